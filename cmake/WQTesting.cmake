@@ -1,10 +1,13 @@
 # Test programs: GoogleTest built from Debian's googletest sources with the
 # current compiler (cross or native), one ctest test per test case.
 #
-#   wq_add_test(<name> [PORTABLE] SOURCES <files...> [LIBS <targets...>])
+#   wq_add_test(<name> [PORTABLE] [PREFIX] SOURCES <files...> [LIBS <targets...>])
 #
 # PORTABLE tests use only the portable core and are also built in the native
-# sanitizer lane; the others are built for Windows only.
+# sanitizer lane; the others are built for Windows only. PREFIX tests change
+# the registry or the file system: they run in their own copy of the template
+# prefix (build/wine/<name>), made before the first of them and removed after
+# the last; their cases run one at a time.
 include(GoogleTest)
 
 set(WQ_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
@@ -19,7 +22,7 @@ macro(wq_enable_gtest)
 endmacro()
 
 function(wq_add_test name)
-  cmake_parse_arguments(T "PORTABLE" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "PORTABLE;PREFIX" "" "SOURCES;LIBS" ${ARGN})
   if(NOT WIN32 AND NOT T_PORTABLE)
     return()
   endif()
@@ -30,10 +33,32 @@ function(wq_add_test name)
     target_link_libraries(${name} PRIVATE wqsdk_core ${T_LIBS} gtest gtest_main)
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/support)
+  # One value per property: gtest_discover_tests flattens lists. A private
+  # prefix has its own wine server, started on demand and stopped with the
+  # prefix's removal, so those tests need only their prefix fixture.
+  set(fixtures wine)
+  set(extra)
+  if(WIN32 AND T_PREFIX)
+    wq_add_prefix_fixture(${name})
+    set(fixtures prefix.${name})
+    set(extra ENVIRONMENT "WINEPREFIX=${WQ_PREFIX_ROOT}/${name}" RESOURCE_LOCK prefix.${name})
+  endif()
   # Names are read at test time: under Wine the program can only be asked
   # once the wine server of the test run is up.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES FIXTURES_REQUIRED wine LABELS ${name})
+    PROPERTIES FIXTURES_REQUIRED ${fixtures} LABELS ${name} ${extra})
+endfunction()
+
+set(WQ_PREFIX_ROOT ${PROJECT_SOURCE_DIR}/build/wine)
+
+# Setup and cleanup tests that make and remove the private prefix <name>.
+function(wq_add_prefix_fixture name)
+  add_test(NAME prefix.${name}.create
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix create ${name})
+  set_tests_properties(prefix.${name}.create PROPERTIES FIXTURES_SETUP prefix.${name})
+  add_test(NAME prefix.${name}.remove
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix remove ${name})
+  set_tests_properties(prefix.${name}.remove PROPERTIES FIXTURES_CLEANUP prefix.${name})
 endfunction()
