@@ -1,5 +1,6 @@
-# Test programs: GoogleTest built from Debian's googletest sources with the
-# current compiler (cross or native), one ctest test per test case.
+# Test programs on GoogleTest, one ctest test per test case. The Windows
+# builds compile GoogleTest from Debian's googletest sources with the cross
+# compiler; the native lane links Debian's prebuilt libgtest.
 #
 #   wq_add_test(<name> [PORTABLE] [PREFIX] SOURCES <files...> [LIBS <targets...>])
 #
@@ -13,11 +14,17 @@ include(GoogleTest)
 set(WQ_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
 
 macro(wq_enable_gtest)
-  if(NOT TARGET gtest)
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-    add_subdirectory(${WQ_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(WIN32)
+    if(NOT TARGET gtest)
+      set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+      set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+      set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+      add_subdirectory(${WQ_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+      add_library(GTest::gtest ALIAS gtest)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+    endif()
+  else()
+    find_package(GTest REQUIRED)
   endif()
 endmacro()
 
@@ -28,9 +35,9 @@ function(wq_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   if(WIN32)
-    target_link_libraries(${name} PRIVATE wqsdk ${T_LIBS} gtest gtest_main)
+    target_link_libraries(${name} PRIVATE wqsdk ${T_LIBS} GTest::gtest GTest::gtest_main)
   else()
-    target_link_libraries(${name} PRIVATE wqsdk_core ${T_LIBS} gtest gtest_main)
+    target_link_libraries(${name} PRIVATE wqsdk_core ${T_LIBS} GTest::gtest GTest::gtest_main)
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/support)
   # One value per property: gtest_discover_tests flattens lists. A private
