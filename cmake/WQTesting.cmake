@@ -24,6 +24,14 @@ macro(wq_enable_gtest)
   else()
     find_package(GTest REQUIRED)
   endif()
+  # GoogleTest's header is most of every test's compile time: precompile it
+  # once and share it between all test programs.
+  if(NOT TARGET wq_test_pch)
+    file(WRITE ${CMAKE_BINARY_DIR}/wq_test_pch.cpp "// precompiled test header\n")
+    add_library(wq_test_pch OBJECT ${CMAKE_BINARY_DIR}/wq_test_pch.cpp)
+    target_link_libraries(wq_test_pch PRIVATE GTest::gtest)
+    target_precompile_headers(wq_test_pch PRIVATE <gtest/gtest.h> <string> <vector>)
+  endif()
 endmacro()
 
 function(wq_add_test name)
@@ -37,6 +45,7 @@ function(wq_add_test name)
   else()
     target_link_libraries(${name} PRIVATE wqsdk_core ${T_LIBS} GTest::gtest GTest::gtest_main)
   endif()
+  target_precompile_headers(${name} REUSE_FROM wq_test_pch)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/support)
   # One value per property: gtest_discover_tests flattens lists. A private
   # prefix has its own wine server, started on demand and stopped with the
