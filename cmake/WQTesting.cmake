@@ -62,7 +62,7 @@ function(wq_add_test name)
   if(WIN32 AND T_PREFIX)
     wq_add_prefix_fixture(${name})
     set(fixtures prefix.${name})
-    set(extra ENVIRONMENT "WINEPREFIX=${WQ_PREFIX_ROOT}/${name}" RESOURCE_LOCK prefix.${name})
+    set(extra ENVIRONMENT "WINEPREFIX=${WQ_PREFIX_ROOT}/${WQ_BUILD_NAME}-${name}" RESOURCE_LOCK prefix.${name})
   endif()
   # Names are read at test time: under Wine the program can only be asked
   # once the wine server of the test run is up.
@@ -72,14 +72,17 @@ function(wq_add_test name)
     PROPERTIES FIXTURES_REQUIRED ${fixtures} LABELS ${name} ${extra})
 endfunction()
 
+# Private prefixes are named after the build folder too, so that two builds
+# of one checkout can run their tests at the same time.
 set(WQ_PREFIX_ROOT ${PROJECT_SOURCE_DIR}/build/wine)
+get_filename_component(WQ_BUILD_NAME ${CMAKE_BINARY_DIR} NAME)
 
 # Setup and cleanup tests that make and remove the private prefix <name>.
 function(wq_add_prefix_fixture name)
   add_test(NAME prefix.${name}.create
-    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix create ${name})
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix create ${WQ_BUILD_NAME}-${name})
   set_tests_properties(prefix.${name}.create PROPERTIES FIXTURES_SETUP prefix.${name})
   add_test(NAME prefix.${name}.remove
-    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix remove ${name})
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/wine-prefix remove ${WQ_BUILD_NAME}-${name})
   set_tests_properties(prefix.${name}.remove PROPERTIES FIXTURES_CLEANUP prefix.${name})
 endfunction()
