@@ -1,5 +1,7 @@
 #include "DemoInstallation.h"
 
+#include "RegistryTools.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -66,45 +68,11 @@ bool writeFile(const std::string& path, const std::string& contents)
     return ok && written == contents.size();
 }
 
-bool setString(HKEY root, const std::string& subkey, const char* name, const std::string& value)
+// The value, or "" when it is missing.
+std::string stringValue(HKEY root, const std::string& subkey, const char* name)
 {
-    HKEY key;
-    if (RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    LONG result = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-        static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
-
-void deleteTree(HKEY root, const std::string& subkey)
-{
-    RegDeleteTreeA(root, subkey.c_str());
-    RegDeleteKeyA(root, subkey.c_str());
-}
-
-bool keyExists(HKEY root, const std::string& subkey)
-{
-    HKEY key;
-    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-std::string readString(HKEY root, const std::string& subkey, const char* name)
-{
-    HKEY key;
-    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return std::string();
-    char value[512] = {};
-    DWORD size = sizeof value - 1;
-    DWORD type = 0;
-    LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ)
-        return std::string();
-    return std::string(value);
+    std::string value;
+    return readString(root, subkey, name, value) ? value : std::string();
 }
 
 bool runAndWait(const std::string& commandLine)
@@ -311,10 +279,10 @@ State examine(const std::string& folder)
         item.extension = extension;
         item.progIdKey = keyExists(HKEY_CLASSES_ROOT, progId(extension));
         item.classKey = keyExists(HKEY_CLASSES_ROOT, extension);
-        item.classDefault = readString(HKEY_CLASSES_ROOT, extension, "");
+        item.classDefault = stringValue(HKEY_CLASSES_ROOT, extension, "");
         const std::string choice = std::string(kFileExtsKey) + extension + "\\UserChoice";
         item.userChoiceKey = keyExists(HKEY_CURRENT_USER, choice);
-        item.userChoice = readString(HKEY_CURRENT_USER, choice, "Progid");
+        item.userChoice = stringValue(HKEY_CURRENT_USER, choice, "Progid");
         state.extensions.push_back(item);
     }
     state.fileLink = exists(folder + "\\filelink.txt");

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "RegistryTools.h"
+
 namespace VelmoTest {
 
 // Windows paths of the fixtures built in tools/.
@@ -59,11 +61,10 @@ std::vector<std::string> pendingDeletions();
 bool containsPath(const std::vector<std::string>& paths, const std::string& path);
 
 // Registry.
-bool keyExists(HKEY root, const std::string& subkey);
-// false when the key or the value is missing or not REG_SZ.
-bool readString(HKEY root, const std::string& subkey, const char* name, std::string& value);
-bool setString(HKEY root, const std::string& subkey, const char* name, const std::string& value);
-void deleteTree(HKEY root, const std::string& subkey);
+using VelmoDemo::deleteTree;
+using VelmoDemo::keyExists;
+using VelmoDemo::readString;
+using VelmoDemo::setString;
 
 // Lays down the demo installation with this build's fixtures; "" on
 // success, else what failed.
