@@ -1,5 +1,6 @@
 #include "DemoInstallation.h"
 
+#include "FileTools.h"
 #include "RegistryTools.h"
 
 #include <windows.h>
@@ -53,19 +54,6 @@ bool makeFolder(const std::string& folder)
         if (at == std::string::npos)
             return true;
     }
-}
-
-bool writeFile(const std::string& path, const std::string& contents)
-{
-    // An earlier test may have left the file read-only.
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == contents.size();
 }
 
 // The value, or "" when it is missing.

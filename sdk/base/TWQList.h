@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <new>
 
+#include "base/WQClone.h"
 #include "base/WQElement.h"
 #include "base/WQMemory.h"
 #include "base/WQObject.h"
@@ -308,15 +309,7 @@ int TWQList<T>::assign(TWQList& other)
 template <class T>
 WQObject* TWQList<T>::clone()
 {
-    TWQList* copy = new (std::nothrow) TWQList();
-    if (copy == nullptr)
-        return nullptr;
-    if (!copy->assign(*this)) {
-        delete copy;
-        return nullptr;
-    }
-    copy->addRef();
-    return copy;
+    return cloneByAssign(*this);
 }
 
 } // namespace WQSDK

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/TWQAllocator.h"
+#include "base/WQClone.h"
 #include "base/WQElement.h"
 #include "base/WQObject.h"
 
@@ -242,15 +243,7 @@ int TWQMap<K, V>::assign(TWQMap& other)
 template <class K, class V>
 WQObject* TWQMap<K, V>::clone()
 {
-    TWQMap* copy = new (std::nothrow) TWQMap();
-    if (copy == nullptr)
-        return nullptr;
-    if (!copy->assign(*this)) {
-        delete copy;
-        return nullptr;
-    }
-    copy->addRef();
-    return copy;
+    return cloneByAssign(*this);
 }
 
 } // namespace WQSDK

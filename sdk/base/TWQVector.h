@@ -3,9 +3,9 @@
 
 #include <cstdint>
 #include <cstring>
-#include <new>
 #include <type_traits>
 
+#include "base/WQClone.h"
 #include "base/WQMemory.h"
 #include "base/WQObject.h"
 
@@ -133,15 +133,7 @@ int TWQVector<T>::assign(const TWQVector& other)
 template <class T>
 WQObject* TWQVector<T>::clone()
 {
-    TWQVector* copy = new (std::nothrow) TWQVector();
-    if (copy == nullptr)
-        return nullptr;
-    if (!copy->assign(*this)) {
-        delete copy;
-        return nullptr;
-    }
-    copy->addRef();
-    return copy;
+    return cloneByAssign(*this);
 }
 
 } // namespace WQSDK

@@ -1,7 +1,8 @@
 #include "base/WQParam.h"
 
 #include <cstring>
-#include <new>
+
+#include "base/WQClone.h"
 
 namespace WQSDK {
 
@@ -113,15 +114,7 @@ int WQParam::getInt(const char* key) const
 
 WQObject* WQParam::clone()
 {
-    WQParam* copy = new (std::nothrow) WQParam();
-    if (copy == nullptr)
-        return nullptr;
-    if (!copy->assign(*this)) {
-        delete copy;
-        return nullptr;
-    }
-    copy->addRef();
-    return copy;
+    return cloneByAssign(*this);
 }
 
 } // namespace WQSDK

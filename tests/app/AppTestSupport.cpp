@@ -89,17 +89,6 @@ std::string readFile(const std::string& path)
     return contents;
 }
 
-bool writeFile(const std::string& path, const std::string& contents)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == contents.size();
-}
-
 std::string shortPath(const std::string& path)
 {
     char buffer[1024];

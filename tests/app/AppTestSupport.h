@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FileTools.h"
 #include "RegistryTools.h"
 
 namespace VelmoTest {
@@ -28,7 +29,7 @@ std::string browserLog();
 
 bool pathExists(const std::string& path);
 std::string readFile(const std::string& path);
-bool writeFile(const std::string& path, const std::string& contents);
+using VelmoDemo::writeFile;
 // The short (8.3) form, or "" when there is none.
 std::string shortPath(const std::string& path);
 

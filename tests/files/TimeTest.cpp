@@ -4,35 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "TimeFields.h"
 #include "base/WQString.h"
 #include "base/WQTime.h"
 
 using namespace WQSDK;
 
 namespace {
-
-struct Fields {
-    int year, month, day, hour, minute, second, millisecond;
-};
-
-Fields fieldsOf(const WQTime& t)
-{
-    return {t.getYear(), t.getMonth(), t.getDay(), t.getHour(), t.getMinute(), t.getSecond(), t.getMillisecond()};
-}
-
-bool operator==(const Fields& a, const Fields& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute
-        && a.second == b.second && a.millisecond == b.millisecond;
-}
-
-void PrintTo(const Fields& f, std::ostream* os)
-{
-    *os << f.year << "-" << f.month << "-" << f.day << " " << f.hour << ":" << f.minute << ":" << f.second << "."
-        << f.millisecond;
-}
-
-const Fields INITIAL = {1900, 0, 0, 0, 0, 0, 0};
 
 // Through the setters, which must accept every field.
 void setTime(WQTime& t, const Fields& f)
