@@ -13,10 +13,6 @@ using namespace WQSDK;
 
 namespace {
 
-const COLORREF WHITE = RGB(255, 255, 255);
-const COLORREF GREEN = RGB(0, 255, 0);
-const COLORREF MAGENTA = RGB(255, 0, 255);
-
 // Writes `color` into pixel (x, y) of `image` in the image's byte order,
 // with `alpha` in the four-byte formats. The byte orders are those of the
 // format names; a 1006 image is taken as blue-green-red.

@@ -11,6 +11,27 @@
 #include "graphics/ComponentGraphics.h"
 #include "graphics/WQColor.h"
 
+// Colours the pixel tests compare with.
+const COLORREF WHITE = RGB(255, 255, 255);
+const COLORREF BLACK = RGB(0, 0, 0);
+const COLORREF RED = RGB(255, 0, 0);
+const COLORREF GREEN = RGB(0, 255, 0);
+const COLORREF BLUE = RGB(0, 0, 255);
+const COLORREF MAGENTA = RGB(255, 0, 255);
+
+// Header of a 32-bit top-down DIB section of width x height.
+inline BITMAPINFO topDown32(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A shown pop-up window of width x height with a ComponentGraphics set up
 // the way the window host does it (window, buffer from the window's
 // context). Pixels are read back by copying the buffer into a 32-bit DIB
@@ -36,13 +57,7 @@ public:
         m_graphics->resize(windowContext, width, height);
         ReleaseDC(m_window, windowContext);
 
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = topDown32(width, height);
         m_readBitmap = CreateDIBSection(m_readContext, &info, DIB_RGB_COLORS, &m_readBits, nullptr, 0);
         m_readInitial = SelectObject(m_readContext, m_readBitmap);
     }

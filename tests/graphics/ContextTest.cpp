@@ -16,11 +16,6 @@ using namespace WQSDK;
 
 namespace {
 
-const COLORREF WHITE = RGB(255, 255, 255);
-const COLORREF BLACK = RGB(0, 0, 0);
-const COLORREF RED = RGB(255, 0, 0);
-const COLORREF BLUE = RGB(0, 0, 255);
-
 struct Expected {
     int x, y;
     COLORREF color;

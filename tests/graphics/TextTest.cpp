@@ -14,12 +14,6 @@ using namespace WQSDK;
 
 namespace {
 
-const COLORREF WHITE = RGB(255, 255, 255);
-const COLORREF BLACK = RGB(0, 0, 0);
-const COLORREF RED = RGB(255, 0, 0);
-const COLORREF GREEN = RGB(0, 255, 0);
-const COLORREF BLUE = RGB(0, 0, 255);
-
 // "完成" in code page 936, and the same two characters as UTF-16.
 const char FINISH_GBK[] = "\xCD\xEA\xB3\xC9";
 const wchar_t FINISH_WIDE[] = L"\x5B8C\x6210";
@@ -28,12 +22,7 @@ const wchar_t FINISH_WIDE[] = L"\x5B8C\x6210";
 // the Unicode call, into a 32-bit picture of width x height.
 std::vector<COLORREF> renderWide(const WQFont* font, const wchar_t* text, int width, int height, int x, int y)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = topDown32(width, height);
     void* bits = nullptr;
     HDC context = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateDIBSection(context, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
